@@ -30,6 +30,11 @@ bool CreateFolders(std::string_view path);
 // temporary folder when empty) whose name starts with `prefix`.
 std::optional<std::string> CreateTempFile(std::string_view folder, std::string_view prefix);
 
+// The file exists and may be changed in place: the process may write it and
+// its mode has a write bit, so that a file the player made read-only is
+// respected also by a process that ignores permissions (root).
+bool IsWritableFile(std::string_view path);
+
 bool RemoveFile(std::string_view path);
 // Replaces `to` with `from` in one step; `to` keeps its old content on failure.
 bool RenameReplacing(std::string_view from, std::string_view to);
