@@ -35,6 +35,9 @@ std::optional<std::string> CreateTempFile(std::string_view folder, std::string_v
 // respected also by a process that ignores permissions (root).
 bool IsWritableFile(std::string_view path);
 
+// The folder exists and the process may create and remove entries in it.
+bool IsWritableFolder(std::string_view path);
+
 bool RemoveFile(std::string_view path);
 // Replaces `to` with `from` in one step; `to` keeps its old content on failure.
 bool RenameReplacing(std::string_view from, std::string_view to);
