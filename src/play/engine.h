@@ -1,6 +1,7 @@
 // The object graph of a running program: every piece of game state the
 // rules share, owned in one place. The program builds one at start-up;
-// each test builds its own.
+// each test builds its own. Header-only on purpose: every subsystem may take
+// an Engine& without linking against the layer that starts it.
 #pragma once
 
 #include <memory>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include "cards/card_table.h"
+#include "common/text.h"
 #include "cards/main_game.h"
 #include "games/catalogue.h"
 #include "games/parameters.h"
@@ -25,7 +27,8 @@ struct Folders {
 
 class Engine {
  public:
-  Engine(Host& host, Folders folders);
+  Engine(Host& h, Folders f)
+      : host(h), folders(std::move(f)), catalogue(folders.program, folders.data), table(params) {}
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
 
@@ -40,12 +43,16 @@ class Engine {
   StartupSettings startup;
 
   // The settings file of the data folder (opened afresh at every access).
-  ProfileFile Settings() const;
+  ProfileFile Settings() const { return ProfileFile(SettingsPath(folders.data, session)); }
 
   // The game number of the session record; -1 when none is current.
-  int CurrentGame() const;
+  int CurrentGame() const { return static_cast<int>(ParseIntOr(session.Get(sr::GameNumber), -1)); }
+
   // Clears the parameters and loads the current game's column.
-  bool LoadCurrentGame();
+  bool LoadCurrentGame() {
+    params.Clear();
+    return catalogue.LoadGameParameters(host, session, params, pileRules);
+  }
 };
 
 // The start-up sequence up to the first game: data folder, settings,

@@ -1,20 +1,6 @@
 #include "play/engine.h"
 
-#include "common/text.h"
-
 namespace orv {
-
-Engine::Engine(Host& h, Folders f)
-    : host(h), folders(std::move(f)), catalogue(folders.program, folders.data), table(params) {}
-
-ProfileFile Engine::Settings() const { return ProfileFile(SettingsPath(folders.data, session)); }
-
-int Engine::CurrentGame() const { return static_cast<int>(ParseIntOr(session.Get(sr::GameNumber), -1)); }
-
-bool Engine::LoadCurrentGame() {
-  params.Clear();
-  return catalogue.LoadGameParameters(host, session, params, pileRules);
-}
 
 std::unique_ptr<Engine> StartEngine(Host& host, std::string_view programFolder, std::string_view userDataHome) {
   BusyPointer busy(host);
