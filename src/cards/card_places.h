@@ -20,10 +20,16 @@ class CardPlaces {
   int PileKind(PileRef ref) const;
 
   // The place of a card: `excluded` cards below the top (0: the top card),
-  // or with `next` the place of a further card on the remaining ones.
+  // or with `next` the place of a further card on the remaining ones. y is
+  // scrolled. `pileIndex` picks the untidy row and is handed to the special
+  // arrangements; the pile itself is the one the name addresses. The three
+  // stock-group piles lie squared at their slots; a name that is no pile
+  // gives 0.
   int CardX(std::string_view pile, int pileIndex, int excluded, bool next) const;
   int CardY(std::string_view pile, int pileIndex, int excluded, bool next) const;
-  // The lower edge of the pile's last card, for hit testing.
+  // The lower edge of the pile's last card, for hit testing: the pile's y
+  // plus its steps plus one card height. A name that is no pile gives the
+  // card height.
   int PileBottom(std::string_view pile) const;
 
  private:

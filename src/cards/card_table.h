@@ -32,9 +32,16 @@ struct PileRef {
   int index = 0;
   bool valid() const { return group != PileGroup::None; }
 };
+// "Fila" and "Dest" take their number from characters 5-6, "Appogg" from
+// 7-8 ("Fila7", "Fila07" and "Fila07x" are one pile); the prefix is
+// case-sensitive. A number that is not one or two digits, or that names no
+// entry of its list, gives an invalid reference.
 PileRef ParsePileName(std::string_view name);
-// "Fila01", "Dest16", "Appogg03", "Mazzo", "Mazzo_Vis", "Mazzo_Waste".
+// "Fila01", "Dest16", "Appogg03", "Mazzo", "Mazzo_Vis", "Mazzo_Waste"; empty
+// for a reference to no pile.
 std::string PileName(PileRef ref);
+// The entries of a group's list (0 for None).
+int PileCount(PileGroup group);
 
 struct PileLists {
   std::array<std::string, kStockPiles> stock;
@@ -67,14 +74,18 @@ class CardTable {
   // Card number of the top code; 0 for an empty pile, a gap on top, the
   // second waste and names that are no pile.
   int TopCard(std::string_view name) const;
+  // The card lies on top of one of the tableau piles in play.
   bool IsTopOfTableau(int card) const;
   // Appends the card's code (the gap code for 0) and, for a real card with a
-  // non-empty flag, sets its face flag.
+  // non-empty flag, sets its face flag. A number that does not fit three
+  // characters, or an entry that does not exist, changes nothing.
   void AppendCardCode(PileGroup group, int index, int card, std::string_view faceFlag);
   // Appends to tableau, foundation, reserve or "Mazzo_Vis"; sets the face
   // flag even when the name is refused.
   void AddCardToPile(std::string_view name, int card, std::string_view faceFlag);
-  // Removes the first occurrence of the card in the fixed search order.
+  // Removes the first occurrence of the card: the waste, the tableau piles in
+  // play, all foundations, the stock, the second waste, all reserves; within
+  // a pile from the bottom. Numbers that are no card are never found.
   Location RemoveCard(int card);
   // As RemoveCard, but leaves the gap code in its place.
   Location LeaveGap(int card);
@@ -84,12 +95,15 @@ class CardTable {
   void SetFaceFlag(int card, std::string_view flag) { cards_.SetFaceFlag(card, flag); }
   bool IsFaceDown(int card) const { return cards_.IsFaceDown(card); }
   // Mode k >= 1: the last k cards get the flag; -1 alternate from the bottom
-  // (up, down, ...); -2 the opposite; -3 bottom up, the rest down.
+  // (up, down, ...); -2 the opposite; -3 bottom up, the rest down; any other
+  // mode changes nothing. Gaps are no cards: they are neither set nor counted.
   void SetFaceFlags(std::string_view pile, int mode, std::string_view flag);
 
  private:
   enum class RemoveMode { Delete, Gap, DeleteWithGapBelow };
   Location Remove(int card, RemoveMode mode);
+  static bool RemoveFrom(std::string& pile, std::string_view code, RemoveMode mode);
+  int TableauInPlay() const;
 
   const GameParameters& params_;
   CardDescriptors cards_;

@@ -77,7 +77,13 @@ inline bool IsHiddenX(int x) { return x < -9999; }
 // Recomputes the fan steps for the game's pile kinds and the card size letter.
 void SetCardSteps(TMainGame& game, const GameParameters& params, std::string_view sizeLetter);
 
-// Redraws the untidy-pile offsets; `rng` is the only source of chance.
+// Redraws the untidy-pile offsets of rows 1-7; `rng` is the only source of
+// chance. Every row starts at 0 and its running sum stays within -2..2, so
+// a pile never strays more than two pixels from its column.
 void BuildJitterTable(TMainGame& game, std::mt19937& rng);
+
+// One row of offsets from its draws (each 0-3): draws[0] is the opening
+// draw, draws[1..12] those of columns 1-12.
+std::array<std::int16_t, 13> JitterRow(const std::array<int, 13>& draws);
 
 }  // namespace orv
