@@ -58,6 +58,11 @@ struct TMainGame {
   JitterTable jitter{};
   SpecialArrangement specialArrangement;
 
+  // Rules state shared by validation, execution and pointer play.
+  int heldRunTopCard = 0;     // top card of the run last checked for lifting
+  int dealCounter = 1;        // 1 for the first deal, raised by each redeal
+  bool movingSingleCard = true;  // the carried cards are one card, not a run
+
   // Position readers: y readers subtract the scroll offset.
   int TableauX(int i) const { return tableauX.at(static_cast<size_t>(i)); }
   int TableauY(int i) const { return tableauY.at(static_cast<size_t>(i)) - scrollY; }

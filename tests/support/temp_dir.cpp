@@ -1,6 +1,5 @@
 #include "support/temp_dir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -42,14 +41,8 @@ std::string TempDir::Read(std::string_view name) const {
 
 bool TempDir::Exists(std::string_view name) const { return fs::exists(fs::path(path_) / std::string(name)); }
 
-std::string ProgramDir() {
-  const char* dir = std::getenv("ORVANE_PROGRAM_DIR");
-  return dir ? std::string(dir) + "/" : std::string();
-}
+std::string ProgramDir() { return std::string(ORVANE_PROGRAM_DIR) + "/"; }
 
-std::string SourceDir() {
-  const char* dir = std::getenv("ORVANE_SOURCE_DIR");
-  return dir ? std::string(dir) + "/" : std::string();
-}
+std::string SourceDir() { return std::string(ORVANE_SOURCE_DIR) + "/"; }
 
 }  // namespace orv::test

@@ -1,0 +1,1 @@
+// Stands in for a library's sources until it has some.
