@@ -10,6 +10,8 @@ namespace orv {
 
 enum class Pointer { Arrow, Hourglass };
 
+enum class SoundMode { Async, Sync, Loop };
+
 struct ScreenMetrics {
   int width = 1024;
   int height = 768;
@@ -38,6 +40,11 @@ class Host {
   // box again", on the given page of its notebook. True when the box was ticked.
   virtual bool ShowAdviceDialog(std::string_view text, int page) = 0;
   virtual void Beep() = 0;
+
+  // Plays a sound of the resource module by name; a name the module lacks
+  // stops any playing sound. Without an audio device nothing is heard.
+  virtual void PlaySound(std::string_view name, SoundMode mode = SoundMode::Async) = 0;
+  virtual void StopSound() = 0;
 
   // Sets the pointer shape over the program's windows and returns the one
   // it replaced, so that a caller can put it back.

@@ -29,6 +29,7 @@ class RecordingHost : public Host {
   // What happened.
   std::vector<Message> messages;
   std::vector<Pointer> pointerChanges;
+  std::vector<std::string> sounds;  // names played; "<stop>" for StopSound
   int beeps = 0;
   Pointer pointer = Pointer::Arrow;
 
@@ -47,6 +48,8 @@ class RecordingHost : public Host {
     return adviceTicked;
   }
   void Beep() override { ++beeps; }
+  void PlaySound(std::string_view name, SoundMode /*mode*/ = SoundMode::Async) override { sounds.emplace_back(name); }
+  void StopSound() override { sounds.emplace_back("<stop>"); }
   Pointer SetPointer(Pointer shape) override {
     Pointer previous = pointer;
     pointer = shape;

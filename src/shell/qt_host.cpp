@@ -49,6 +49,10 @@ bool QtHost::ShowAdviceDialog(std::string_view text, int /*page*/) {
 
 void QtHost::Beep() { QApplication::beep(); }
 
+// Sounds arrive with the resource module; until then the program is silent.
+void QtHost::PlaySound(std::string_view /*name*/, SoundMode /*mode*/) {}
+void QtHost::StopSound() {}
+
 Pointer QtHost::SetPointer(Pointer shape) {
   Pointer previous = pointer_;
   if (shape != pointer_) {

@@ -21,6 +21,8 @@ class QtHost : public Host {
   bool Confirm(std::string_view text) override;
   bool ShowAdviceDialog(std::string_view text, int page) override;
   void Beep() override;
+  void PlaySound(std::string_view name, SoundMode mode = SoundMode::Async) override;
+  void StopSound() override;
   Pointer SetPointer(Pointer shape) override;
   ScreenMetrics Screen() const override;
   ClockTime Now() const override;
