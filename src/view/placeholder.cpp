@@ -1,0 +1,1 @@
+// placeholder so that the folder builds
