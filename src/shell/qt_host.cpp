@@ -7,6 +7,9 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "platform/resource_module.h"
+#include "shell/sound_player.h"
+
 namespace orv {
 
 namespace {
@@ -18,6 +21,8 @@ QString Title(std::string_view title) {
 }  // namespace
 
 QtHost::QtHost() { ticks_.start(); }
+
+QtHost::~QtHost() = default;
 
 QString QtHost::ToDisplayText(std::string_view text) {
   QString s = QString::fromLatin1(text.data(), static_cast<int>(text.size()));
@@ -49,9 +54,19 @@ bool QtHost::ShowAdviceDialog(std::string_view text, int /*page*/) {
 
 void QtHost::Beep() { QApplication::beep(); }
 
-// Sounds arrive with the resource module; until then the program is silent.
-void QtHost::PlaySound(std::string_view /*name*/, SoundMode /*mode*/) {}
-void QtHost::StopSound() {}
+void QtHost::PlaySound(std::string_view name, SoundMode mode) {
+  const auto wav = resources_ ? resources_->Sound(name) : std::nullopt;
+  if (!wav) {
+    StopSound();
+    return;
+  }
+  if (!sounds_) sounds_ = std::make_unique<SoundPlayer>();
+  sounds_->Play(*wav, mode);
+}
+
+void QtHost::StopSound() {
+  if (sounds_) sounds_->Stop();
+}
 
 Pointer QtHost::SetPointer(Pointer shape) {
   Pointer previous = pointer_;
