@@ -62,6 +62,21 @@ struct TMainGame {
   int heldRunTopCard = 0;     // top card of the run last checked for lifting
   int dealCounter = 1;        // 1 for the first deal, raised by each redeal
   bool movingSingleCard = true;  // the carried cards are one card, not a run
+  // The target rank building rule code 40 compares with (0 stands for the
+  // king; -1 none kept).
+  int targetRank = -1;
+
+  // Move execution and the stock (reset by every new game).
+  int movesMade = 0;            // executed moves, counted up to 2
+  bool tableauMoveSeen = false;  // the move being executed took a tableau card
+  bool stockPressed = false;    // the pointer was pressed on the empty stock
+  int oneTimeAction = 0;        // 1 once the Draw has been used
+  int stockClicks = 0;          // stock clicks of the games that count them
+
+  // Set by the deal.
+  int score = 0;  // the running score, raised by AddToScore
+  std::int16_t dealtSuit = -1;  // the suit foundation base-rank mode 7 remembered
+  std::array<std::int16_t, 4> targetTotals{};  // row sums deal type 18 asks for
 
   // Position readers: y readers subtract the scroll offset.
   int TableauX(int i) const { return tableauX.at(static_cast<size_t>(i)); }
