@@ -15,4 +15,11 @@ class View {
   virtual void TableChanged() = 0;
 };
 
+// The view of a program without a table (tools, tests that do not look).
+class NullView : public View {
+ public:
+  void PileChanged(std::string_view) override {}
+  void TableChanged() override {}
+};
+
 }  // namespace orv

@@ -9,12 +9,15 @@
 #include <string_view>
 
 #include "cards/card_table.h"
+#include "common/random.h"
 #include "common/text.h"
 #include "cards/main_game.h"
 #include "games/catalogue.h"
 #include "games/parameters.h"
 #include "platform/host.h"
 #include "platform/profile.h"
+#include "platform/view.h"
+#include "rules/history.h"
 #include "settings/session_record.h"
 #include "settings/settings.h"
 
@@ -41,6 +44,14 @@ class Engine {
   CardTable table;
   TMainGame main;
   StartupSettings startup;
+  // Draws deal numbers (and the one chance step of some deals); seeded at
+  // start-up from the clock, so every run of the program deals afresh.
+  DealRandom random;
+  History undo;
+  History redo;
+
+  // Where changed piles are announced; the program installs its table.
+  View* view = &noView_;
 
   // The settings file of the data folder (opened afresh at every access).
   ProfileFile Settings() const { return ProfileFile(SettingsPath(folders.data, session)); }
@@ -53,6 +64,9 @@ class Engine {
     params.Clear();
     return catalogue.LoadGameParameters(host, session, params, pileRules);
   }
+
+ private:
+  NullView noView_;
 };
 
 // The start-up sequence up to the first game: data folder, settings,

@@ -17,6 +17,8 @@ std::unique_ptr<Engine> StartEngine(Host& host, std::string_view programFolder, 
     engine->session.Put(sr::GameName, "");
   }
   engine->main.SetCardSize(engine->session.Get(sr::CardSize));
+  // Every run deals afresh: deal numbers are drawn from a clock-seeded generator.
+  engine->random.Seed(ClockSeed(host.Now()));
   if (engine->CurrentGame() >= 0 && !engine->LoadCurrentGame()) return nullptr;
   return engine;
 }
