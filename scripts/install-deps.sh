@@ -9,7 +9,7 @@ packages=(
   libgl-dev
   libjpeg-dev libzip-dev libtomlplusplus-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  gnome-cards-data kdegames-card-data-kf5 breeze-icon-theme
+  gnome-cards-data kdegames-card-data-kf5 breeze-icon-theme fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth
 )
 
