@@ -1,1 +1,0 @@
-// placeholder so that the folder builds
