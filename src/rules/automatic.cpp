@@ -7,6 +7,7 @@
 #include "rules/history.h"
 #include "rules/pile_facts.h"
 #include "rules/sound_events.h"
+#include "rules/validation.h"
 
 namespace orv {
 
@@ -89,20 +90,6 @@ int CompletedRunLength(const Engine& e, int code, int pile) {
   return code == kAnySuitChain ? count : 0;
 }
 
-// Foundations marked "R" take runs red and black in equal shares: each colour
-// may fill at most half of them. Only the colour counts here, so both runs of
-// one suit in a two-deck game are welcome.
-bool ColourBalanceHolds(const Engine& e, int top) {
-  int group = 0, sameColour = 0;
-  for (int k = 0; k < facts::FoundationsInPlay(e); ++k) {
-    if (e.params[P::FoundationBaseRank + k] != kByTableauRule) continue;
-    ++group;
-    const int bottom = facts::BottomCard(facts::FoundationPile(e, k));
-    if (bottom != 0 && IsRedCard(bottom) == IsRedCard(top)) ++sameColour;
-  }
-  return group == 0 || sameColour + 1 <= group / 2;
-}
-
 }  // namespace
 
 void RemoveCompletedRun(Engine& e, int pile) {
@@ -115,7 +102,9 @@ void RemoveCompletedRun(Engine& e, int pile) {
   if (length == 0) return;
   const std::string& s = facts::TableauPile(e, pile);
   const int top = CardAt(s, s.size() - 2);
-  if (code != kInSuitKingFirst && !ColourBalanceHolds(e, top)) return;
+  // Runs collected by "R" foundations keep red and black in equal shares:
+  // each colour may fill at most half of them (a game without any passes).
+  if (code != kInSuitKingFirst && !BalanceRule(e, kByTableauRule, top)) return;
 
   PlaySoundEvent(e, "Redeal", sr::SoundsRedeal);
   const bool hidden = e.main.FoundationX(target) < 0;

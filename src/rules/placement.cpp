@@ -183,7 +183,9 @@ bool BalanceRule(Engine& e, int code, int card) {
     ++tally.suits[static_cast<size_t>(suit)];
   }
   if (tally.red > group / 2 || tally.black > group / 2) return false;
-  if (code == kAceBalanced) return true;
+  // Only the "T", "U" and "Z" groups also keep their suits distinct; the
+  // others ("Q", and the "R" run collectors) balance colours alone.
+  if (code != kKingDistinct && code != kAceDistinct && code != kTwoDistinct) return true;
   for (int count : tally.suits)
     if (count > 1) return false;
   return true;
