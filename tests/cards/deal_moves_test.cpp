@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cards/deal.h"
+#include "deal_fixture.h"
 #include "common/text.h"
 #include "play/engine.h"
 #include "platform/recording_host.h"
@@ -16,17 +17,9 @@
 namespace orv {
 namespace {
 
-using test::DescribeBoard;
+using test::Cards;
 
-DeckOrder Cards(std::string_view text) {
-  DeckOrder deck;
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t end = std::min(text.find(' ', pos), text.size());
-    if (end > pos) deck.push_back(static_cast<int>(ParseIntOr(text.substr(pos, end - pos), -1)));
-    pos = end + 1;
-  }
-  return deck;
-}
+using test::DescribeBoard;
 
 class PostDealMovesTest : public ::testing::Test {
  protected:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cards/deal.h"
+#include "deal_fixture.h"
 #include "common/text.h"
 #include "play/engine.h"
 #include "platform/recording_host.h"
@@ -16,22 +17,9 @@
 namespace orv {
 namespace {
 
-constexpr int kDealsPerGame = 300;
+using test::Census;
 
-// Each card of every pile, with how often it lies there (gaps are no cards).
-std::map<int, int> Census(const CardTable& table) {
-  std::map<int, int> seen;
-  auto count = [&](const std::string& pile) {
-    for (size_t pos = 1; pos + 2 <= pile.size(); pos += 3)
-      if (const int card = CardAt(pile, pos); card != 0) ++seen[card];
-  };
-  const PileLists& piles = table.piles();
-  for (const auto& p : piles.stock) count(p);
-  for (const auto& p : piles.foundations) count(p);
-  for (const auto& p : piles.tableau) count(p);
-  for (const auto& p : piles.reserves) count(p);
-  return seen;
-}
+constexpr int kDealsPerGame = 300;
 
 // The cards a game plays with: its deck, its jokers.
 std::map<int, int> GameCards(const GameParameters& p) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cards/deal.h"
+#include "deal_fixture.h"
 #include "common/text.h"
 #include "play/engine.h"
 #include "platform/recording_host.h"
@@ -18,19 +19,11 @@
 namespace orv {
 namespace {
 
+using test::Cards;
+using test::Census;
+
 using test::DescribeBoard;
 using test::DescribePile;
-
-// "1 14 0 27": a deck order as card numbers, 0 an unfilled place.
-DeckOrder Cards(std::string_view text) {
-  DeckOrder deck;
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t end = std::min(text.find(' ', pos), text.size());
-    if (end > pos) deck.push_back(static_cast<int>(ParseIntOr(text.substr(pos, end - pos), -1)));
-    pos = end + 1;
-  }
-  return deck;
-}
 
 class DealTest : public ::testing::Test {
  protected:
@@ -352,21 +345,6 @@ void SpiderParameters(GameParameters& p) {
   }
   p.Set(P::StockCards, 50);
   p.Set(P::StockFaceDown, 1);
-}
-
-// How often each card lies in any pile.
-std::map<int, int> Census(const CardTable& table) {
-  std::map<int, int> seen;
-  const PileLists& piles = table.piles();
-  auto count = [&](const std::string& pile) {
-    for (size_t pos = 1; pos + 2 <= pile.size(); pos += 3)
-      if (const int card = CardAt(pile, pos); card != 0) ++seen[card];
-  };
-  for (const auto& p : piles.stock) count(p);
-  for (const auto& p : piles.foundations) count(p);
-  for (const auto& p : piles.tableau) count(p);
-  for (const auto& p : piles.reserves) count(p);
-  return seen;
 }
 
 TEST_F(DealTest, SpiderDealsTenPilesAndAFaceDownStock) {
