@@ -1,15 +1,12 @@
 #include "picture_fixture.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 #include <QBuffer>
 #include <QByteArray>
-#include <jpeglib.h>
 
 #include "settings/settings.h"
+#include "support/jpeg_writer.h"
 
 namespace orv::test {
 
@@ -43,29 +40,11 @@ std::string BmpBytes(const QImage& image) { return Encoded(image, "BMP"); }
 
 std::string JpegBytes(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-  jpeg_compress_struct cinfo{};
-  jpeg_error_mgr err{};
-  cinfo.err = jpeg_std_error(&err);
-  jpeg_create_compress(&cinfo);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &buffer, &size);
-  cinfo.image_width = static_cast<JDIMENSION>(rgb.width());
-  cinfo.image_height = static_cast<JDIMENSION>(rgb.height());
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 100, TRUE);
-  jpeg_start_compress(&cinfo, TRUE);
-  while (cinfo.next_scanline < cinfo.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(rgb.constScanLine(static_cast<int>(cinfo.next_scanline)));
-    jpeg_write_scanlines(&cinfo, &row, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  std::string bytes(reinterpret_cast<char*>(buffer), size);
-  jpeg_destroy_compress(&cinfo);
-  std::free(buffer);
-  return bytes;
+  return EncodeJpeg(rgb.width(), rgb.height(), [&rgb](int x, int y) {
+    const QRgb c = rgb.pixel(x, y);
+    return std::array<std::uint8_t, 4>{static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
+                                       static_cast<std::uint8_t>(qBlue(c)), 0};
+  });
 }
 
 QRgb CellColour(int block, int row, int col) { return qRgb(40 + block * 60, 20 + row * 70, 10 + col * 50); }
