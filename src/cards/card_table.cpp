@@ -63,7 +63,16 @@ const std::string* CardTable::Pile(std::string_view name) const { return Pile(Pa
 
 void CardTable::ClearPiles() { piles_ = PileLists{}; }
 
-int CardTable::TableauInPlay() const { return std::clamp(params_[P::TableauCount], 0, kTableauPiles); }
+int CardTable::InPlay(PileGroup group) const {
+  switch (group) {
+    case PileGroup::Stock: return kStockPiles;
+    case PileGroup::Foundation: return std::clamp(params_[P::FoundationCount], 0, kFoundationPiles);
+    case PileGroup::Tableau: return std::clamp(params_[P::TableauCount], 0, kTableauPiles);
+    case PileGroup::Reserve: return std::clamp(params_[P::ReserveCount], 0, kReservePiles);
+    case PileGroup::None: break;
+  }
+  return 0;
+}
 
 int CardTable::TopCard(std::string_view name) const {
   const PileRef ref = ParsePileName(name);
@@ -75,7 +84,7 @@ int CardTable::TopCard(std::string_view name) const {
 
 bool CardTable::IsTopOfTableau(int card) const {
   if (!IsCard(card)) return false;  // an empty pile has no top to match the gap code
-  for (int i = 0; i < TableauInPlay(); ++i)
+  for (int i = 0; i < InPlay(PileGroup::Tableau); ++i)
     if (TopOf(piles_.tableau[static_cast<size_t>(i)]) == card) return true;
   return false;
 }
@@ -120,7 +129,7 @@ Location CardTable::Remove(int card, RemoveMode mode) {
   const std::string code = CardCode(card);
   auto take = [&](std::string& pile) { return RemoveFrom(pile, code, mode); };
   if (take(piles_.stock[1])) return kInWaste;
-  for (int i = 0; i < TableauInPlay(); ++i)
+  for (int i = 0; i < InPlay(PileGroup::Tableau); ++i)
     if (take(piles_.tableau[static_cast<size_t>(i)])) return kInTableau;
   for (auto& pile : piles_.foundations)
     if (take(pile)) return kInFoundation;

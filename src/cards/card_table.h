@@ -71,6 +71,10 @@ class CardTable {
 
   void ClearPiles();
 
+  // The piles of a group the game plays with, clamped to the lists so that
+  // a damaged count cannot reach past them; the stock row always counts 3.
+  int InPlay(PileGroup group) const;
+
   // Card number of the top code; 0 for an empty pile, a gap on top, the
   // second waste and names that are no pile.
   int TopCard(std::string_view name) const;
@@ -103,7 +107,6 @@ class CardTable {
   enum class RemoveMode { Delete, Gap, DeleteWithGapBelow };
   Location Remove(int card, RemoveMode mode);
   static bool RemoveFrom(std::string& pile, std::string_view code, RemoveMode mode);
-  int TableauInPlay() const;
 
   const GameParameters& params_;
   CardDescriptors cards_;

@@ -7,7 +7,7 @@
 
 #include "cards/deal.h"
 #include "play/engine.h"
-#include "rules/score.h"
+#include "records/score.h"
 #include "rules/validation.h"
 
 namespace orv {

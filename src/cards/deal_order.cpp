@@ -140,15 +140,6 @@ void StripRanks(DeckOrder& deck, int mode) {
 
 }  // namespace
 
-DealDigits ParseDealNumber(std::string_view text) {
-  std::string s = Trim(text);
-  if (s.size() < kDealDigitCount) s.insert(0, kDealDigitCount - s.size(), '0');
-  s = RightStr(s, kDealDigitCount);
-  DealDigits d{};
-  for (size_t i = 0; i < d.size(); ++i) d[i] = s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : 0;
-  return d;
-}
-
 int FindFreeSlot(const DeckOrder& deck, int start, bool forward) {
   const int size = static_cast<int>(deck.size());
   auto free = [&](int i) { return deck[static_cast<size_t>(i)] == 0; };

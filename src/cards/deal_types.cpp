@@ -5,7 +5,6 @@
 
 #include "cards/deal.h"
 #include "play/engine.h"
-#include "rules/score.h"
 #include "rules/validation.h"
 
 namespace orv {

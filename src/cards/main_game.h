@@ -72,9 +72,12 @@ struct TMainGame {
   bool stockPressed = false;    // the pointer was pressed on the empty stock
   int oneTimeAction = 0;        // 1 once the Draw has been used
   int stockClicks = 0;          // stock clicks of the games that count them
+  int missCount = 0;            // failed attempts of the memory games
+  // The dealt table has been drawn whole (scores that read the finished
+  // layout wait for it).
+  bool dealFinished = false;
 
   // Set by the deal.
-  int score = 0;  // the running score, raised by AddToScore
   std::int16_t dealtSuit = -1;  // the suit foundation base-rank mode 7 remembered
   std::array<std::int16_t, 4> targetTotals{};  // row sums deal type 18 asks for
 

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "play/engine.h"
+#include "records/score.h"
 #include "rules/automatic.h"
 #include "rules/execute_internal.h"
 #include "rules/history.h"
 #include "rules/pile_facts.h"
-#include "rules/score.h"
 #include "rules/stock.h"
 #include "rules/validation.h"
 
@@ -83,7 +83,7 @@ bool Execute(Engine& e, int card, std::string_view target, MoveKind kind) {
   // Nested moves inside this one (a collected run, a capture) set the flag
   // for themselves; the follow-ups below belong to this move's own card.
   e.main.tableauMoveSeen = outcome.fromTableau;
-  if (changed) RefreshScore(e);
+  if (changed) UpdateScore(e);
   if (e.main.tableauMoveSeen && !AutoplayRuns(e)) TurnUpExposedCards(e);
   if (changed) ClearRedo(e);
   if (kind == MoveKind::Player) CountMove(e);

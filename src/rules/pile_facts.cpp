@@ -20,7 +20,6 @@ std::optional<size_t> PlaceIn(const std::string& pile, const std::string& code) 
   return std::nullopt;
 }
 
-int InPlay(const Engine& e, int parameter, int entries) { return std::clamp(e.params[parameter], 0, entries); }
 }  // namespace
 
 CardSpot FindCard(const Engine& e, int card) {
@@ -42,9 +41,9 @@ CardSpot FindCard(const Engine& e, int card) {
   return {};  // the second waste counts as nowhere
 }
 
-int TableauInPlay(const Engine& e) { return InPlay(e, P::TableauCount, kTableauPiles); }
-int FoundationsInPlay(const Engine& e) { return InPlay(e, P::FoundationCount, kFoundationPiles); }
-int ReservesInPlay(const Engine& e) { return InPlay(e, P::ReserveCount, kReservePiles); }
+int TableauInPlay(const Engine& e) { return e.table.InPlay(PileGroup::Tableau); }
+int FoundationsInPlay(const Engine& e) { return e.table.InPlay(PileGroup::Foundation); }
+int ReservesInPlay(const Engine& e) { return e.table.InPlay(PileGroup::Reserve); }
 
 const std::string& TableauPile(const Engine& e, int k) { return e.table.piles().tableau.at(static_cast<size_t>(k)); }
 const std::string& FoundationPile(const Engine& e, int k) {

@@ -12,6 +12,7 @@
 #include "common/text.h"
 #include "play/engine.h"
 #include "platform/recording_host.h"
+#include "records/score.h"
 #include "support/table_text.h"
 
 namespace orv {
@@ -48,7 +49,8 @@ class PostDealMovesTest : public ::testing::Test {
   }
   std::string DealOrder(std::string_view cards) {
     e.table.ClearPiles();
-    e.main.score = 0;
+    e.session.Put(sr::ScoringSystem, "01");
+    e.session.Put(sr::Score, "0");
     DeckOrder deck = Cards(cards);
     DealFrom(e, deck);
     return DescribeBoard(e.table);
@@ -94,7 +96,7 @@ TEST_F(PostDealMovesTest, AcesOnFoundationsCollectTheCardsDealtAfterThem) {
     for (int k = 0; k < 2; ++k) e.params.Set(P::TableauFaceUp + k, c.faceUp);
     e.params.Set(P::DealPileByPile, c.pileByPile ? 1 : 0);
     EXPECT_EQ(DealOrder(c.deck), c.board) << c.what;
-    EXPECT_EQ(e.main.score, c.score) << c.what;
+    EXPECT_EQ(StoredScore(e), c.score) << c.what;
     // Part of the deal, not the player's moves: nothing to undo.
     EXPECT_TRUE(e.undo.Empty() && e.redo.Empty()) << c.what;
   }
@@ -122,7 +124,7 @@ TEST_F(PostDealMovesTest, CodeNinetyFiveOffersGroupsOfFour) {
     Tableau({1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
     e.params.Set(P::DealPileByPile, c.pileByPile ? 1 : 0);
     EXPECT_EQ(DealOrder("13 26 39 52 1 14 27 40 15 5 6 7 12 8 2 25 9 10"), c.board) << c.pileByPile;
-    EXPECT_EQ(e.main.score, 10) << c.pileByPile;
+    EXPECT_EQ(StoredScore(e), 10) << c.pileByPile;
   }
 }
 
@@ -147,7 +149,7 @@ TEST_F(PostDealMovesTest, TableauAcesGoHomeAndTheStockFillsTheirPlace) {
     e.params.Set(P::StockFaceDown, 1);
     e.params.Set(P::WasteCards, c.waste);
     EXPECT_EQ(DealOrder(c.deck), c.board) << c.deck;
-    EXPECT_EQ(e.main.score, 10 + (c.deck[0] == '2' ? 5 : 0)) << c.deck;
+    EXPECT_EQ(StoredScore(e), 10 + (c.deck[0] == '2' ? 5 : 0)) << c.deck;
   }
 }
 
@@ -160,7 +162,7 @@ TEST_F(PostDealMovesTest, ReserveAcesGoHomeWhateverTheFoundationRule) {
   e.params.Set(P::StockCards, 1);
   e.params.Set(P::StockFaceDown, 1);
   EXPECT_EQ(DealOrder("33 1 7 27"), "Dest01: 001u\nDest02: 027u\nAppogg01: 033u\nAppogg02: 007u\n");
-  EXPECT_EQ(e.main.score, 10);
+  EXPECT_EQ(StoredScore(e), 10);
   for (int k = 0; k < 4; ++k) EXPECT_EQ(e.params[P::FoundationRule + k], 10) << k;
 }
 
@@ -171,7 +173,7 @@ TEST_F(PostDealMovesTest, OtherCodesMoveNothing) {
     Tableau({2});
     const std::string board = DealOrder("2 3 4 5 6 7 8 9 10 11 12");
     EXPECT_NE(board.find("Fila01: "), std::string::npos) << code;
-    EXPECT_EQ(e.main.score, 0) << code;
+    EXPECT_EQ(StoredScore(e), 0) << code;
   }
 }
 

@@ -14,6 +14,7 @@
 #include "common/text.h"
 #include "play/engine.h"
 #include "platform/recording_host.h"
+#include "records/score.h"
 #include "support/table_text.h"
 
 namespace orv {
@@ -350,6 +351,8 @@ void SpiderParameters(GameParameters& p) {
 TEST_F(DealTest, SpiderDealsTenPilesAndAFaceDownStock) {
   SpiderParameters(e.params);
   e.session.Put(sr::DealNumber, "0270195687553");
+  e.session.Put(sr::ScoringSystem, "01");
+  e.session.Put(sr::Score, "0");
   Deal(e);
   DeckOrder order;
   fnGameNumberCardsArray(e, order);
@@ -375,7 +378,7 @@ TEST_F(DealTest, SpiderDealsTenPilesAndAFaceDownStock) {
   ASSERT_EQ(seen.size(), 104u);
   for (const auto& [card, times] : seen) EXPECT_TRUE(card >= 1 && card <= 104 && times == 1) << card;
   EXPECT_EQ(e.table.piles().stock[1], "");
-  EXPECT_EQ(e.main.score, 0);
+  EXPECT_EQ(StoredScore(e), 0);  // nothing went home
 }
 
 TEST_F(DealTest, SameNumberSameTableWithFaceFlags) {

@@ -15,6 +15,7 @@
 #include "common/text.h"
 #include "play/engine.h"
 #include "platform/recording_host.h"
+#include "records/score.h"
 #include "support/table_text.h"
 
 namespace orv {
@@ -52,7 +53,8 @@ class DealTypeTest : public ::testing::Test {
   }
   std::string DealOrder(std::string_view cards) {
     e.table.ClearPiles();
-    e.main.score = 0;
+    e.session.Put(sr::ScoringSystem, "01");
+    e.session.Put(sr::Score, "0");
     left = Cards(cards);
     DealFrom(e, left);
     return DescribeBoard(e.table);
@@ -136,7 +138,7 @@ TEST_F(DealTypeTest, LeadersOpenPilesAndTheRestGoesHome) {
   EXPECT_EQ(DealOrder("1 14 27 40 5 13 2 6 26 3 7"),
             "Dest01: 001u 002u\nDest02: 014u\nDest03: 027u\nDest04: 040u\n"
             "Fila01: 013u 005u 006u\nFila02: 026u 003u 007u\n");
-  EXPECT_EQ(e.main.score, 5);
+  EXPECT_EQ(StoredScore(e), 5);
 
   // Type 4: queens; the cards before the first queen follow it.
   Setup(4, {0, 0});
@@ -148,7 +150,7 @@ TEST_F(DealTypeTest, BottomCardsAreOfferedFromTheirOwnPileOn) {
   AceFoundations(2);
   // Pile 3's ace would need a third foundation.
   EXPECT_EQ(DealOrder("1 5 14 27"), "Dest01: 001u\nDest02: 014u\nFila01: 005u\nFila03: 027u\n");
-  EXPECT_EQ(e.main.score, 10);
+  EXPECT_EQ(StoredScore(e), 10);
 }
 
 TEST_F(DealTypeTest, CourtCardsAndAcesOnTheFoundations) {
