@@ -116,6 +116,13 @@ std::vector<std::string> Catalogue::AllGameNames() const {
   return names;
 }
 
+std::vector<int> Catalogue::GameNumbers() const {
+  std::vector<int> numbers;
+  for (const auto& line : gameList_)
+    if (const auto number = LineGameNumber(line)) numbers.push_back(*number);
+  return numbers;
+}
+
 std::vector<int> Catalogue::PopularGames() const {
   std::vector<int> numbers;
   const auto lines = games::ReadLines(DefinitionsPath());

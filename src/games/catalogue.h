@@ -76,6 +76,9 @@ class Catalogue {
   CustomGame FindCustomGame(int number) const;
   // Every catalogue and custom game name, sorted.
   std::vector<std::string> AllGameNames() const;
+  // The number of every game of the catalogue, in its order (custom games
+  // left out).
+  std::vector<int> GameNumbers() const;
   // The game numbers of the popular-games section, in file order.
   std::vector<int> PopularGames() const;
 

@@ -12,6 +12,10 @@ class CliHost : public Host {
  public:
   explicit CliHost(std::ostream& out) : out_(out) {}
 
+  // A quiet host shows nothing: the trial clicks of the play command and the
+  // soak's thousands of games.
+  void SetQuiet(bool quiet) { quiet_ = quiet; }
+
   void ShowMessage(std::string_view text, std::string_view = {}) override { Print(text); }
   void ShowError(std::string_view text, std::string_view = "Error") override { Print(text); }
   bool Confirm(std::string_view text) override {
@@ -34,6 +38,7 @@ class CliHost : public Host {
  private:
   // One line per message; the message's own line breaks become " / ".
   void Print(std::string_view text) {
+    if (quiet_) return;
     out_ << "message: ";
     for (char c : text) {
       if (c == '\r') out_ << " / ";
@@ -44,6 +49,7 @@ class CliHost : public Host {
 
   std::ostream& out_;
   Pointer pointer_ = Pointer::Arrow;
+  bool quiet_ = false;
 };
 
 }  // namespace orv::cli
