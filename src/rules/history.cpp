@@ -89,6 +89,12 @@ void WriteBackNewest(Engine& e, const History& h) {
     for (size_t i = 0; i < piles.size(); ++i)
       if (!IsSelectionPile(e, g, i)) piles[i] = PileOfLine(e.table, lines[first + i]);
   }
+  if (!h.counters.empty()) {
+    const PlayCounters& c = h.counters.back();
+    e.main.dealCounter = c.dealCounter;
+    e.main.stockClicks = c.stockClicks;
+    e.main.oneTimeAction = c.oneTimeAction;
+  }
 }
 
 // Each list loses at most its own lines, so a short list never underflows.
@@ -97,6 +103,7 @@ void DropNewestLines(History& h) {
     std::vector<std::string>& lines = h.groups[g];
     lines.resize(lines.size() - std::min(lines.size(), kGroupSize[g]));
   }
+  if (!h.counters.empty()) h.counters.pop_back();
 }
 
 // Removes the newest tag item with its comma and gives it back.
@@ -140,6 +147,7 @@ bool StepBack(Engine& e, History& from, History& to) {
 void History::Clear() {
   for (auto& lines : groups) lines.clear();
   tags.clear();
+  counters.clear();
 }
 
 std::string PositionLine(const Engine& e, std::string_view pile) {
@@ -155,6 +163,7 @@ void RecordPosition(Engine& e, History& history) {
       history.groups[g].push_back(IsSelectionPile(e, g, i) ? std::string() : LineOf(e.table, group[i]));
   }
   history.tags += ',';
+  history.counters.push_back({e.main.dealCounter, e.main.stockClicks, e.main.oneTimeAction});
 }
 
 void ClearRedo(Engine& e) { e.redo.Clear(); }

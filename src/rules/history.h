@@ -12,13 +12,26 @@ namespace orv {
 
 class Engine;
 
+// The counts of the game that the stock reads besides the piles: how many
+// deals have been made, how often the stock was clicked, whether the Draw
+// is used up. They go with every recorded position, so that undoing a
+// redeal gives the redeal back.
+struct PlayCounters {
+  int dealCounter = 1;
+  int stockClicks = 0;
+  int oneTimeAction = 0;
+  bool operator==(const PlayCounters&) const = default;
+};
+
 // Four lists of lines, one line per pile: stock row (3 per entry),
 // foundations (16), tableau (40), reserves (12); the newest entry last.
 // `tags` holds one item per entry, each followed by ",": empty or a 3-digit
-// event code (002 a deal from the stock, ...).
+// event code (002 a deal from the stock, ...). `counters` holds one item
+// per entry as well.
 struct History {
   std::array<std::vector<std::string>, 4> groups;
   std::string tags;
+  std::vector<PlayCounters> counters;
 
   int Entries() const { return static_cast<int>(groups[0].size() / 3); }
   bool Empty() const { return groups[0].empty(); }
@@ -47,7 +60,8 @@ void ClearHistories(Engine& e);
 // The Undo and Redo commands: false (and nothing changes) when the history
 // holds no complete entry. The position being left goes to the other
 // history with the tag of the entry written back, so that undoing and
-// redoing a stock deal keeps it counted. Foundation 0 of a selection game
+// redoing a stock deal keeps it counted; the play counters go back with
+// the position. Foundation 0 of a selection game
 // stays as it is: the selection is not part of the position.
 bool Undo(Engine& e);
 bool Redo(Engine& e);

@@ -106,8 +106,8 @@ void DropFromSelection(Engine& e, int card) {
 }
 
 bool TurnWasteBack(Engine& e) {
-  ++e.main.dealCounter;
   RecordPosition(e, e.undo);
+  ++e.main.dealCounter;
   std::string& stockPile = Stock(e);
   std::string& waste = Waste(e);
   const int bottom = CardAt(waste, 1);

@@ -96,10 +96,18 @@ bool FourPerMarkedPile(Engine& e) {
   });
 }
 
+// The click is counted after its deals, so that the position they record
+// holds the count from before the click and Undo gives the click back.
+template <typename Deals>
+bool CountedBatch(Engine& e, Deals deals) {
+  const bool moved = Batch(e, true, deals);
+  ++e.main.stockClicks;
+  return moved;
+}
+
 // Each click deals one card to every pile of a range (1-based, inclusive).
 bool RowOfPiles(Engine& e, int first, int last) {
-  ++e.main.stockClicks;
-  return Batch(e, true, [&] {
+  return CountedBatch(e, [&] {
     bool moved = false;
     for (int p = first; p <= last && p <= facts::TableauInPlay(e) && !Stock(e).empty(); ++p)
       moved = Issue(e, TableauDeal(p)) || moved;
@@ -108,8 +116,8 @@ bool RowOfPiles(Engine& e, int first, int last) {
 }
 
 bool AlternateReserves(Engine& e) {
-  const int reserve = ++e.main.stockClicks % 2 == 0 ? 2 : 1;
-  return Batch(e, true, [&] {
+  const int reserve = (e.main.stockClicks + 1) % 2 == 0 ? 2 : 1;
+  return CountedBatch(e, [&] {
     bool moved = false;
     for (int n = 0; n < 3 && !Stock(e).empty(); ++n) moved = Issue(e, ReserveDeal(reserve)) || moved;
     return moved;

@@ -1,4 +1,6 @@
 // Redeals by type, the Draw and closing up the tableau.
+#include <functional>
+
 #include "stock_fixture.h"
 
 namespace orv {
@@ -147,6 +149,61 @@ TEST_F(StockTest, CloseUpMovesLastPilesIntoEarlierGaps) {
   CloseUpTableau(e);
   EXPECT_EQ(host.Texts(), std::vector<std::string>{"No tableau space to fill."});
   EXPECT_EQ(Entries(), 1);
+}
+
+// Undo gives back what the click counted: a turned-back waste or a redeal is
+// available again, a counted click deals the same piles again, an undone
+// Draw may be made again. Redo counts them once more.
+TEST_F(RedealTest, UndoAndRedoCarryTheCountsOfTheClick) {
+  struct Case {
+    const char* what;
+    std::function<void()> setUp;
+    std::function<bool()> act;
+    PlayCounters after;
+  };
+  const Case cases[] = {
+      {"waste turned back",
+       [&] {
+         KlondikeStock(1, 3);
+         Deal("Mazzo_Vis: AH 2H 3H");
+       },
+       [&] { return PressAndRelease(); }, {2, 0, 0}},
+      {"redeal by type",
+       [&] {
+         RedealRules(4);
+         Deal("Fila01: AHd 2H\nFila02: 3H\nFila03: 4Hd 5H 6H");
+       },
+       [&] { return PressAndRelease(); }, {2, 0, 0}},
+      {"counted row deal",
+       [&] {
+         Set(P::TableauCount, 16);
+         SetEach(P::TableauStockDeal, 16, 10);
+         Deal("Mazzo: AHd 2Hd 3Hd 4Hd 5Hd 6Hd 7Hd 8Hd 9Hd THd");
+       },
+       [&] { return StockClick(e); }, {1, 1, 0}},
+      {"the Draw",
+       [&] {
+         Set(P::TableauCount, 1);
+         Deal("Fila01: 5H 6H 7H");
+         e.main.dealCounter = 3;
+       },
+       [&] { return Draw(e, test::Card("5H")); }, {3, 0, 1}},
+  };
+  for (const auto& c : cases) {
+    e.params.Clear();
+    ClearHistories(e);
+    e.main = TMainGame{};
+    e.table.ClearPiles();
+    c.setUp();
+    const PlayCounters before{e.main.dealCounter, e.main.stockClicks, e.main.oneTimeAction};
+    const auto counters = [&] { return PlayCounters{e.main.dealCounter, e.main.stockClicks, e.main.oneTimeAction}; };
+    ASSERT_TRUE(c.act()) << c.what;
+    EXPECT_EQ(counters(), c.after) << c.what;
+    ASSERT_TRUE(Undo(e)) << c.what;
+    EXPECT_EQ(counters(), before) << c.what;
+    ASSERT_TRUE(Redo(e)) << c.what;
+    EXPECT_EQ(counters(), c.after) << c.what;
+  }
 }
 
 }  // namespace

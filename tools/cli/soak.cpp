@@ -79,6 +79,12 @@ std::string DuplicateCard(const std::vector<int>& census) {
   return twice == census.end() ? std::string() : "card " + CardCode(*twice) + " lies in two places";
 }
 
+// The position with the counts that go back with it on Undo.
+std::string StateText(const Engine& e) {
+  return PositionText(e) + "counters: " + std::to_string(e.main.dealCounter) + ' ' +
+         std::to_string(e.main.stockClicks) + ' ' + std::to_string(e.main.oneTimeAction) + '\n';
+}
+
 struct HistoryShape {
   int undoEntries, redoEntries;
   std::string undoTags, redoTags;
@@ -92,19 +98,19 @@ std::string CheckReversible(Engine& e, Kind kind, const std::string& before, con
   const bool undoing = kind == Kind::Undo;
   const HistoryShape shape = ShapeOf(e);
   if (!(undoing ? Redo(e) : Undo(e))) return undoing ? "redo after undo did nothing" : "undo after the action did nothing";
-  if (PositionText(e) != before)
+  if (StateText(e) != before)
     return undoing ? "redo after undo did not restore the position" : "undo did not restore the position before it";
   if (!(undoing ? Undo(e) : Redo(e))) return undoing ? "undo after redo did nothing" : "redo after undo did nothing";
-  if (PositionText(e) != after)
+  if (StateText(e) != after)
     return undoing ? "undo after redo did not restore the position" : "redo did not restore the position after it";
   if (ShapeOf(e) != shape) return "undo and redo changed the histories";
   return {};
 }
 
 std::string PlayOne(Engine& e, const Action& action, const std::vector<int>& census, bool& acted) {
-  const std::string before = PositionText(e);
+  const std::string before = StateText(e);
   acted = Perform(e, action);
-  const std::string after = PositionText(e);
+  const std::string after = StateText(e);
   if (!acted && after != before) return "refused, yet the table changed";
   if (CardCensus(e) != census) return "the cards on the table changed";
   if (!acted || after == before) return {};

@@ -171,6 +171,7 @@ bool StockWouldAct(Engine& e) {
   std::array<size_t, 4> lines{};
   for (size_t g = 0; g < lines.size(); ++g) lines[g] = e.undo.groups[g].size();
   const std::string tags = e.undo.tags;
+  const size_t counters = e.undo.counters.size();
   History redo = std::move(e.redo);
   e.redo = History{};
   const PileLists piles = e.table.piles();
@@ -184,6 +185,7 @@ bool StockWouldAct(Engine& e) {
 
   for (size_t g = 0; g < lines.size(); ++g) e.undo.groups[g].resize(lines[g]);
   e.undo.tags = tags;
+  e.undo.counters.resize(counters);
   e.redo = std::move(redo);
   e.table.piles() = piles;
   e.table.cards() = cards;
