@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "play/engine.h"
+#include "records/score.h"
 
 namespace orv {
 
@@ -138,6 +139,8 @@ bool StepBack(Engine& e, History& from, History& to) {
   ReplaceNewestTag(to.tags, PopTag(from.tags));
   WriteBackNewest(e, from);
   DropNewestLines(from);
+  // The score follows the position it was computed from.
+  UpdateScore(e);
   if (e.view != nullptr) e.view->TableChanged();
   return true;
 }

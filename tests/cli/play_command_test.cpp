@@ -7,7 +7,10 @@
 #include "cli.h"
 #include "cli_host.h"
 #include "play/engine.h"
+#include "records/score.h"
+#include "records/win.h"
 #include "rules/history.h"
+#include "support/table_text.h"
 #include "support/temp_dir.h"
 #include "table_play.h"
 
@@ -162,6 +165,38 @@ TEST(LegalMoves, ListExactlyTheMovesThatSucceed) {
       else if (!ClickStock(e)) break;
     }
   }
+}
+
+// Spider with seven runs home and the last one a card short: the move that
+// completes it sends it home, wins the game and scores every card; Undo
+// takes back the win and the points.
+TEST(PlayToTheEnd, TheLastRunHomeWinsSpider) {
+  std::ostringstream quiet;
+  CliHost host(quiet);
+  Engine e(host, Folders{test::ProgramDir(), {}});
+  ASSERT_TRUE(OpenGame(e, 18, kDeal, quiet));
+  const auto run = [](int first, int last, const char* flag) {
+    std::string text;
+    for (int card = last; card >= first; --card) text += std::to_string(card) + flag + " ";
+    return text;
+  };
+  std::string board;
+  for (int f = 0; f < 7; ++f) board += "Dest0" + std::to_string(f + 1) + ": " + run(13 * f + 1, 13 * f + 13, "u") + "\n";
+  board += "Fila01: " + run(93, 104, "u") + "\nFila02: 92u\n";
+  test::SetBoard(e.table, board);
+  UpdateScore(e);
+  ASSERT_EQ(StoredScore(e), -104 + 5 * 91);
+  ASSERT_FALSE(IsWon(e));
+
+  ASSERT_TRUE(TryMove(e, 92, "Fila01"));
+  EXPECT_EQ(test::DescribePile(e.table, "Fila01"), "");
+  EXPECT_EQ(CodeCount(*e.table.Pile("Dest08")), 13u);
+  EXPECT_TRUE(IsWon(e));
+  EXPECT_EQ(StoredScore(e), -104 + 5 * 104);
+
+  ASSERT_TRUE(Undo(e));
+  EXPECT_FALSE(IsWon(e));
+  EXPECT_EQ(StoredScore(e), -104 + 5 * 91);
 }
 
 TEST(StockWouldAct, LeavesTheEngineAsItWas) {
