@@ -13,6 +13,9 @@ inline constexpr int kFirstJoker = 209;
 inline constexpr int kJokerRank = 100;
 inline constexpr std::string_view kGapCode = "000";
 
+// 1-212; the gap code 0 and anything damaged is no card.
+inline bool IsCard(int n) { return n >= 1 && n <= kCardCount; }
+
 // Numbers outside 1-212 are no cards: no rank above 212 (0), no suit (-1),
 // not red, no face (-1). The gap code 0 has rank 0.
 int CardRank(int n);          // 1-13; 100 for a joker; n itself for n <= 0

@@ -6,8 +6,6 @@
 namespace orv {
 
 namespace {
-bool IsCard(int n) { return n >= 1 && n <= kCardCount; }
-
 // A code fits the three characters of a place: -99 to 999.
 bool FitsCode(int n) { return n >= -99 && n <= 999; }
 

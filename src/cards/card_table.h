@@ -31,6 +31,7 @@ struct PileRef {
   PileGroup group = PileGroup::None;
   int index = 0;
   bool valid() const { return group != PileGroup::None; }
+  bool operator==(const PileRef&) const = default;
 };
 // "Fila" and "Dest" take their number from characters 5-6, "Appogg" from
 // 7-8 ("Fila7", "Fila07" and "Fila07x" are one pile); the prefix is

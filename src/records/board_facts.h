@@ -29,6 +29,14 @@ const std::string& StockPile(const Engine& e, int k);  // 0 stock, 1 waste, 2 se
 inline int CardsIn(std::string_view pile) { return static_cast<int>(CodeCount(pile)); }
 inline bool IsEmpty(std::string_view pile) { return CodeCount(pile) == 0; }
 
+// The tableau piles in play that pass the test.
+template <typename Test>
+int CountTableau(const Engine& e, Test test) {
+  int n = 0;
+  for (int k = 0; k < TableauInPlay(e); ++k) n += test(Tableau(e, k)) ? 1 : 0;
+  return n;
+}
+
 // Cards on tableau piles (foundations) first..last, 0-based and inclusive.
 int CardsOnTableau(const Engine& e, int first, int last);
 int CardsOnFoundations(const Engine& e, int first, int last);

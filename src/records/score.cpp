@@ -69,12 +69,6 @@ int MatchedPiles(const Engine& e) {
   return k;
 }
 
-int NineDownPiles(const Engine& e) {
-  int n = 0;
-  for (int k = 0; k < TableauInPlay(e); ++k) n += HoldsNineDownToAce(Tableau(e, k)) ? 1 : 0;
-  return n;
-}
-
 int ColumnsAddingUp(const Engine& e) {
   int n = 0;
   for (int place = 1; place <= kColumnCount; ++place) n += ColumnAddsUp(ColumnAt(e, place)) ? 1 : 0;
@@ -99,7 +93,7 @@ std::optional<int> FamilyScore(const Engine& e) {
     case 37: return -52 - 2 * misses + 10 * (secondWaste / 2);
     case 39: return -52 - misses + 7 * (secondWaste / 2);
     case 38: case 40: case 41: case 42: case 46: case 76: case 77: return 0;
-    case 43: return -n + 225 * NineDownPiles(e);
+    case 43: return -n + 225 * CountTableau(e, HoldsNineDownToAce);
     case 44: return -n;
     case 47: return tableau > 0 ? -n + kPointsPerCard * secondWaste : 4 * n;
     case 48: return offset - n + kPointsPerCard * CardsIn(Foundation(e, 1));

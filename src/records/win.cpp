@@ -4,7 +4,6 @@
 #include <string>
 
 #include "cards/deal.h"
-#include "common/text.h"
 #include "play/engine.h"
 #include "records/board_facts.h"
 #include "records/score.h"
@@ -68,12 +67,6 @@ bool GeneralTest(const Engine& e) {
   return true;
 }
 
-int NonEmptyTableau(const Engine& e) {
-  int n = 0;
-  for (int k = 0; k < TableauInPlay(e); ++k) n += IsEmpty(Tableau(e, k)) ? 0 : 1;
-  return n;
-}
-
 // Family 57: single cards on piles 1-16 whose rows of four add up to the
 // four totals the deal set.
 bool RowsMeetTargets(const Engine& e) {
@@ -111,12 +104,6 @@ bool ColumnsSettled(const Engine& e) {
   return true;
 }
 
-bool AnyNineDownToAce(const Engine& e) {
-  for (int k = 0; k < TableauInPlay(e); ++k)
-    if (HoldsNineDownToAce(Tableau(e, k))) return true;
-  return false;
-}
-
 }  // namespace
 
 bool IsWon(const Engine& e) {
@@ -130,9 +117,9 @@ bool IsWon(const Engine& e) {
     case 34: case 35: case 36: case 37: case 39: case 40: case 42: case 47:
       return StoredScore(e) >= p[P::TargetScore];
     case 41: return EveryFoundation(e, 1, FoundationsInPlay(e) - 1, Empty);
-    case 43: return AnyNineDownToAce(e);
+    case 43: return CountTableau(e, HoldsNineDownToAce) > 0;
     case 44: case 46: case 48: return false;  // these end by their own rules
-    case 45: return NonEmptyTableau(e) == 4;
+    case 45: return CountTableau(e, NotEmpty) == 4;
     case 49: case 63: return EveryTableau(e, 0, 23, Holds(4));
     case 52: return StockAndWasteEmpty(e) && EveryTableauInPlay(e, Empty) && CardsIn(Reserve(e, 0)) == 8;
     case 55: return StockEmpty(e);

@@ -19,8 +19,6 @@ constexpr int kLedFromTableauRule = 22;
 constexpr int kDoubleDeckRule = 20;  // no card limit but one of 52
 constexpr int kUnlimitedRule = 29;
 
-bool IsCard(int n) { return n >= 1 && n <= kCardCount; }
-
 // 22: not an ace, and a tableau top of the card's suit still outranks it
 // (an ace counting as the highest).
 bool SuitStillLedOnTableau(const Engine& e, int card) {

@@ -32,8 +32,6 @@ constexpr int kReserveOuterEnd = -15;
 constexpr int kReserveAnyCard = -11;
 enum FoundationPickUp : int { kAnyTop = 1, kTopOfTwoOrMore = 2, kJokerOnly = 3 };
 
-bool IsCard(int n) { return n >= 1 && n <= kCardCount; }
-
 int CodeAt(const std::string& pile, size_t place) { return CardAt(pile, 3 * place + 1); }
 
 // The cards from a card's place to the top of its pile. A card in no pile

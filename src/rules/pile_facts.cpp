@@ -11,8 +11,6 @@ namespace orv {
 namespace facts {
 
 namespace {
-bool IsCard(int n) { return n >= 1 && n <= kCardCount; }
-
 // The 0-based place of the card's code, searched by whole codes.
 std::optional<size_t> PlaceIn(const std::string& pile, const std::string& code) {
   for (size_t pos = 0; pos + 3 <= pile.size(); pos += 3)

@@ -28,8 +28,6 @@ enum EmptyCode : int {
   kReserveThenWaste = 96,
 };
 
-bool IsCard(int n) { return n >= 1 && n <= kCardCount; }
-
 // Parameter 37: while the stock or the waste holds cards, tableau cards are
 // kept off the foundations (1) or off every pile (2, 3).
 bool StockRestrictionRefuses(const Engine& e, const Placement& p) {

@@ -2,6 +2,7 @@
 // its list of legal moves with what a move actually does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli.h"
@@ -107,12 +108,27 @@ TEST(PlayCommand, AnswersBadCommandsAndGoesOn) {
 }
 
 TEST(PlayCommand, TheStockDealsARowAndUndoTakesItBack) {
-  const auto lines = Lines(Play("18", "legal\nstock\nstatus\nundo\n"));
-  ASSERT_GE(lines.size(), 4u);
-  EXPECT_EQ(lines[lines.size() - 4], "stock");  // offered last
-  EXPECT_EQ(lines[lines.size() - 3], "ok");
-  EXPECT_EQ(lines[lines.size() - 2], "score -104 won no moves 0 deals 1");
-  EXPECT_EQ(lines[lines.size() - 1], "ok");
+  constexpr size_t kPiles = 19;
+  const auto lines = Lines(Play("18", "legal\nshow\nstock\nshow\nundo\nshow\n"));
+  ASSERT_GE(lines.size(), 3 * kPiles + 3);
+  const size_t shown = lines.size() - (3 * kPiles + 2);
+  EXPECT_EQ(lines[shown - 1], "stock");  // offered last by legal
+  const std::string before = Join(lines, shown, shown + kPiles);
+  EXPECT_EQ(lines[shown + kPiles], "ok");
+  const auto dealt = std::vector<std::string>(lines.begin() + static_cast<long>(shown + kPiles + 1),
+                                              lines.begin() + static_cast<long>(shown + 2 * kPiles + 1));
+  EXPECT_EQ(lines[shown + 2 * kPiles + 1], "ok");
+  EXPECT_EQ(Join(lines, shown + 2 * kPiles + 2, shown + 3 * kPiles + 2), before);
+
+  // The stock gave ten cards, one face up on each pile.
+  const std::vector<std::string> start(lines.begin() + static_cast<long>(shown),
+                                       lines.begin() + static_cast<long>(shown + kPiles));
+  const auto cards = [](const std::string& line) { return std::count(line.begin(), line.end(), ' '); };
+  EXPECT_EQ(cards(dealt[0]), cards(start[0]) - 10) << dealt[0];
+  for (size_t pile = 9; pile < kPiles; ++pile) {
+    EXPECT_EQ(cards(dealt[pile]), cards(start[pile]) + 1) << dealt[pile];
+    EXPECT_EQ(dealt[pile].back(), '1') << dealt[pile];
+  }
 }
 
 TEST(PlayCommand, RefusesBadGameAndDealWithStatusTwo) {

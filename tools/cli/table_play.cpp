@@ -24,8 +24,6 @@ constexpr std::pair<PileGroup, int> kGroups[] = {{PileGroup::Stock, kStockPiles}
                                                  {PileGroup::Tableau, kTableauPiles},
                                                  {PileGroup::Reserve, kReservePiles}};
 
-bool IsCardNumber(int card) { return card >= 1 && card <= kCardCount; }
-
 // The piles a lifted card may be dropped on, in the order they are offered.
 std::vector<PileRef> DropPiles(const Engine& e) {
   std::vector<PileRef> piles;
@@ -42,7 +40,7 @@ bool IsTopCard(const Engine& e, PileRef ref, int card) {
 // The pointer lifts the card again for every pile it is offered to: a drop
 // check may replace the held run.
 bool Accepts(Engine& e, int card, PileRef from, PileRef to) {
-  if ((to.group == from.group && to.index == from.index) || !CanLift(e, card)) return false;
+  if (to == from || !CanLift(e, card)) return false;
   e.main.movingSingleCard = IsTopCard(e, from, card);
   return CanDropOn(e, card, PileName(to));
 }
@@ -62,12 +60,8 @@ bool IsListed(const Engine& e, PileRef ref) {
       if (ref.index == 0) return e.params[P::HasStock] != 0;
       if (ref.index == 1) return e.params[P::HasWaste] != 0;
       return e.params[P::SecondWasteInPlay] != 0;
-    case PileGroup::Foundation: return ref.index < e.params[P::FoundationCount];
-    case PileGroup::Tableau: return ref.index < e.params[P::TableauCount];
-    case PileGroup::Reserve: return ref.index < e.params[P::ReserveCount];
-    case PileGroup::None: break;
+    default: return ref.index < e.table.InPlay(ref.group);
   }
-  return false;
 }
 
 std::string DescribePile(const Engine& e, PileRef ref) {
@@ -89,7 +83,6 @@ void PrintPiles(const Engine& e, std::ostream& out) {
     for (int i = 0; i < count; ++i)
       if (IsListed(e, {group, i})) out << DescribePile(e, {group, i}) << '\n';
 }
-
 
 bool LoadGame(Engine& e, int game, std::ostream& err) {
   if (e.catalogue.GameList().empty() && !e.catalogue.Load(e.host)) return false;
@@ -132,7 +125,7 @@ std::vector<Move> LegalMoves(Engine& e) {
       const std::string& pile = *e.table.Pile(from);
       for (size_t pos = 1; pos + 2 <= pile.size(); pos += 3) {
         const int card = CardAt(pile, pos);
-        if (!IsCardNumber(card) || !CanLift(e, card)) continue;
+        if (!IsCard(card) || !CanLift(e, card)) continue;
         for (const PileRef& to : targets)
           if (Accepts(e, card, from, to)) moves.push_back({card, PileName(to)});
       }
@@ -147,7 +140,7 @@ bool TryMove(Engine& e, int card, std::string_view target) {
   const bool droppable = to.group == PileGroup::Foundation || to.group == PileGroup::Tableau ||
                          to.group == PileGroup::Reserve;
   bool moved = false;
-  if (droppable && from.group != PileGroup::None && IsCardNumber(card) && Accepts(e, card, from, to))
+  if (droppable && from.group != PileGroup::None && IsCard(card) && Accepts(e, card, from, to))
     moved = ExecuteMove(e, card, PileName(to));
   EmptyHand(e);
   return moved;
