@@ -2,61 +2,58 @@
 // move; this measures one pass over a freshly dealt two-deck Spider table.
 #include <benchmark/benchmark.h>
 
-#include <array>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "cards/card_places.h"
+#include "spider_game.h"
 
 namespace orv {
 namespace {
 
-constexpr std::array<int, 10> kDealt = {6, 6, 6, 6, 5, 5, 5, 5, 5, 5};
-
-struct SpiderTable {
-  GameParameters params;
-  CardTable table{params};
-  TMainGame game;
-  SessionRecord record;
-  std::array<std::string, 10> names;
-
-  SpiderTable() {
-    params.Set(P::TableauKind, 1);
-    params.Set(P::TableauCount, 10);
-    params.Set(P::FoundationCount, 8);
-    record.Put(sr::CardSize, "B");
-    record.Put(sr::UntidyPiles, "Y");
-    game.SetCardSize("B");
-    SetCardSteps(game, params, "B");
+// Spider dealt, with the pile corners a layout would give it.
+struct LaidOutSpider : bench::SpiderGame {
+  LaidOutSpider() {
+    e.session.Put(sr::CardSize, "B");
+    e.session.Put(sr::UntidyPiles, "Y");
+    e.main.SetCardSize("B");
+    SetCardSteps(e.main, e.params, "B");
     std::mt19937 rng(2003);
-    BuildJitterTable(game, rng);
-    int card = 1;
+    BuildJitterTable(e.main, rng);
     for (int i = 0; i < 10; ++i) {
-      game.tableauX[static_cast<size_t>(i)] = static_cast<std::int16_t>(10 + 80 * i);
-      game.tableauY[static_cast<size_t>(i)] = 130;
-      names[static_cast<size_t>(i)] = PileName({PileGroup::Tableau, i});
-      const int count = kDealt[static_cast<size_t>(i)];
-      for (int k = 0; k < count; ++k, ++card)
-        table.AppendCardCode(PileGroup::Tableau, i, card, k + 1 == count ? "1" : "0");
+      e.main.tableauX[static_cast<size_t>(i)] = static_cast<std::int16_t>(10 + 80 * i);
+      e.main.tableauY[static_cast<size_t>(i)] = 130;
     }
-    for (; card <= 104; ++card) table.AppendCardCode(PileGroup::Stock, 0, card, "0");
   }
 };
 
 void BM_CardPlacesOfDealtSpider(benchmark::State& state) {
-  const SpiderTable spider;
-  const CardPlaces places(spider.table, spider.game, spider.params, spider.record);
+  const LaidOutSpider spider;
+  const Engine& e = spider.e;
+  const CardPlaces places(e.table, e.main, e.params, e.session);
+  struct Pile {
+    std::string name;
+    int index;
+    int cards;
+    bool tableau;
+  };
+  std::vector<Pile> piles{{"Mazzo", 0, static_cast<int>(CodeCount(e.table.piles().stock[0])), false}};
+  for (int i = 0; i < e.table.InPlay(PileGroup::Tableau); ++i)
+    piles.push_back({PileName({PileGroup::Tableau, i}), i,
+                     static_cast<int>(CodeCount(e.table.piles().tableau[static_cast<size_t>(i)])), true});
+  long cards = 0;
+  for (const Pile& p : piles) cards += p.cards;
+
   for (auto _ : state) {
     long sum = 0;
-    for (int i = 0; i < 10; ++i) {
-      const std::string& name = spider.names[static_cast<size_t>(i)];
-      const int count = kDealt[static_cast<size_t>(i)];
-      for (int c = 0; c < count; ++c) sum += places.CardX(name, i, c, false) + places.CardY(name, i, c, false);
-      sum += places.PileBottom(name);
+    for (const Pile& p : piles) {
+      for (int c = 0; c < p.cards; ++c) sum += places.CardX(p.name, p.index, c, false) + places.CardY(p.name, p.index, c, false);
+      if (p.tableau) sum += places.PileBottom(p.name);
     }
-    for (int c = 0; c < 50; ++c) sum += places.CardX("Mazzo", 0, c, false) + places.CardY("Mazzo", 0, c, false);
     benchmark::DoNotOptimize(sum);
   }
-  state.SetItemsProcessed(state.iterations() * 104);  // cards placed per pass
+  state.SetItemsProcessed(state.iterations() * cards);  // cards placed per pass
 }
 BENCHMARK(BM_CardPlacesOfDealtSpider);
 

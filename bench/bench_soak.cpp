@@ -5,33 +5,19 @@
 #include <benchmark/benchmark.h>
 
 #include <random>
-#include <sstream>
-#include <stdexcept>
 
-#include "cli_host.h"
-#include "play/engine.h"
 #include "rules/history.h"
 #include "soak.h"
+#include "spider_game.h"
 #include "table_play.h"
 
 namespace orv::cli {
 namespace {
 
-constexpr int kSpider = 18;
-
-struct SpiderGame {
-  std::ostringstream quiet;
-  CliHost host{quiet};
-  Engine e{host, Folders{ORVANE_PROGRAM_DIR "/", {}}};
-
-  explicit SpiderGame(const char* deal) {
-    host.SetQuiet(true);
-    if (!OpenGame(e, kSpider, deal, quiet)) throw std::runtime_error("no Spider in the catalogue");
-  }
-};
+using bench::SpiderGame;
 
 void BM_SoakSpiderDeal(benchmark::State& state) {
-  SpiderGame game("1234567890123");
+  SpiderGame game;
   std::mt19937_64 deals(1);
   std::mt19937 rng(1);
   long long actions = 0;
@@ -49,7 +35,7 @@ void BM_SoakSpiderDeal(benchmark::State& state) {
 BENCHMARK(BM_SoakSpiderDeal)->Arg(300)->Unit(benchmark::kMillisecond);
 
 void BM_LegalMovesSpiderDeal(benchmark::State& state) {
-  SpiderGame game("1234567890123");
+  SpiderGame game;
   for (auto _ : state) benchmark::DoNotOptimize(LegalMoves(game.e));
 }
 BENCHMARK(BM_LegalMovesSpiderDeal)->Unit(benchmark::kMicrosecond);
@@ -57,7 +43,7 @@ BENCHMARK(BM_LegalMovesSpiderDeal)->Unit(benchmark::kMicrosecond);
 // A move as the player makes it (lift, drop checks, execution with its
 // history entry) and the Undo that takes it back.
 void BM_MoveAndUndoSpider(benchmark::State& state) {
-  SpiderGame game("1234567890123");
+  SpiderGame game;
   const Move move = LegalMoves(game.e).front();
   for (auto _ : state) {
     TryMove(game.e, move.card, move.target);

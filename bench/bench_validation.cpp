@@ -4,75 +4,40 @@
 // tableau cards against the 10 tableau piles and the 8 foundations.
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
-#include "platform/recording_host.h"
-#include "play/engine.h"
 #include "rules/validation.h"
+#include "spider_game.h"
 
 namespace orv {
 namespace {
 
-constexpr std::array<int, 10> kDealt = {6, 6, 6, 6, 5, 5, 5, 5, 5, 5};
-
-struct SpiderTable {
-  RecordingHost host;
-  Engine e{host, Folders{}};
-  std::vector<std::string> targets;
-  std::vector<int> cards;
-  std::vector<bool> topCards;
-
-  SpiderTable() {
-    GameParameters& p = e.params;
-    p.Set(P::DeckCards, 104);
-    p.Set(P::TableauCount, 10);
-    p.Set(P::FoundationCount, 8);
-    p.Set(P::TableauKind, 1);
-    p.Set(P::TableauMaxCards, -1);
-    p.Set(P::PickUpLimit, -1);
-    p.Set(P::RunCheck, 10);
-    p.Set(P::FoundationMaxCards, 13);
-    for (int k = 0; k < 10; ++k) {
-      p.Set(P::TableauBaseRank + k, -1);
-      p.Set(P::TableauDirection + k, 0);
-      p.Set(P::TableauRule + k, 2);
-      p.Set(P::TableauWrap + k, 2);
-    }
-    for (int k = 0; k < 8; ++k) {
-      p.Set(P::FoundationBaseRank + k, 83);
-      p.Set(P::FoundationDirection + k, 0);
-      p.Set(P::FoundationRule + k, 0);
-    }
-    int card = 1;
-    for (int i = 0; i < 10; ++i) {
-      const int count = kDealt[static_cast<size_t>(i)];
-      for (int k = 0; k < count; ++k, ++card) {
-        const bool top = k + 1 == count;
-        e.table.AppendCardCode(PileGroup::Tableau, i, card, top ? "1" : "0");
-        cards.push_back(card);
-        topCards.push_back(top);
-      }
-      targets.push_back(PileName({PileGroup::Tableau, i}));
-    }
-    for (; card <= 104; ++card) e.table.AppendCardCode(PileGroup::Stock, 0, card, "0");
-    for (int k = 0; k < 8; ++k) targets.push_back(PileName({PileGroup::Foundation, k}));
-  }
-};
-
 void BM_CanDropOnDealtSpider(benchmark::State& state) {
-  SpiderTable spider;
+  bench::SpiderGame spider;
   Engine& e = spider.e;
+  struct Carried {
+    int card;
+    bool top;
+  };
+  std::vector<Carried> carried;
+  std::vector<std::string> targets;
+  for (int i = 0; i < e.table.InPlay(PileGroup::Tableau); ++i) {
+    const std::string& pile = e.table.piles().tableau[static_cast<size_t>(i)];
+    for (size_t pos = 1; pos + 2 <= pile.size(); pos += 3) carried.push_back({CardAt(pile, pos), pos + 2 == pile.size()});
+    targets.push_back(PileName({PileGroup::Tableau, i}));
+  }
+  for (int k = 0; k < e.table.InPlay(PileGroup::Foundation); ++k) targets.push_back(PileName({PileGroup::Foundation, k}));
+
   for (auto _ : state) {
     int accepted = 0;
-    for (size_t c = 0; c < spider.cards.size(); ++c) {
-      e.main.movingSingleCard = spider.topCards[c];
-      for (const std::string& pile : spider.targets) accepted += CanDropOn(e, spider.cards[c], pile) ? 1 : 0;
+    for (const Carried& c : carried) {
+      e.main.movingSingleCard = c.top;
+      for (const std::string& pile : targets) accepted += CanDropOn(e, c.card, pile) ? 1 : 0;
     }
     benchmark::DoNotOptimize(accepted);
   }
-  state.SetItemsProcessed(state.iterations() * 54 * 18);  // checks per pass
+  state.SetItemsProcessed(state.iterations() * static_cast<long>(carried.size() * targets.size()));
 }
 BENCHMARK(BM_CanDropOnDealtSpider);
 
